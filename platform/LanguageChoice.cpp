@@ -98,20 +98,20 @@ struct Suffix {
 };
 
 const Suffix kSuffixes[] = {
-    {0x0401, "_Arb"}, {0x0801, "_Arb"},   {0x0C01, "_Arb"},   {0x1001, "_Arb"}, {0x1401, "_Arb"},
-    {0x1801, "_Arb"}, {0x1C01, "_Arb"},   {0x2001, "_Arb"},   {0x2401, "_Arb"}, {0x2801, "_Arb"},
-    {0x2C01, "_Arb"}, {0x3001, "_Arb"},   {0x3401, "_Arb"},   {0x3801, "_Arb"}, {0x3C01, "_Arb"},
-    {0x4001, "_Arb"}, {0x0402, "_blg"},   {0x0403, "_cat"},   {0x0404, "_chn_c"},
-    {0x0C04, "_chn_c"}, {0x1004, "_chn_c"}, {0x0804, "_chn"}, {0x0405, "_cze"}, {0x0406, "_dan"},
-    {0x0407, "_ger"}, {0x0807, "_ger"},   {0x0C07, "_ger"},   {0x1007, "_ger"}, {0x1407, "_ger"},
-    {0x0408, "_grk"}, {0x040A, "_spn"},   {0x080A, "_spn"},   {0x0C0A, "_spn"}, {0x100A, "_spn"},
-    {0x140A, "_spn"}, {0x180A, "_spn"},   {0x1C0A, "_spn"},   {0x200A, "_spn"}, {0x240A, "_spn"},
-    {0x280A, "_spn"}, {0x2C0A, "_spn"},   {0x300A, "_spn"},   {0x340A, "_spn"}, {0x380A, "_spn"},
-    {0x3C0A, "_spn"}, {0x400A, "_spn"},   {0x440A, "_spn"},   {0x480A, "_spn"}, {0x4C0A, "_spn"},
-    {0x500A, "_spn"}, {0x040C, "_frn"},   {0x080C, "_frn"},   {0x0C0C, "_frn"}, {0x100C, "_frn"},
-    {0x140C, "_frn"}, {0x040D, "_hbw"},   {0x040E, "_hun"},   {0x0410, "_Ita"}, {0x0810, "_Ita"},
-    {0x0411, "_Jap"}, {0x0412, "_kor"},   {0x0812, "_kor"},   {0x0415, "_pol"}, {0x0416, "_ptg"},
-    {0x0816, "_ptg"}, {0x0419, "_rus"},   {0x041D, "_swd"},   {0x041F, "_tuk"}, {0x0422, "_ukr"},
+    {0x0401, "_Arb"},   {0x0801, "_Arb"}, {0x0C01, "_Arb"}, {0x1001, "_Arb"},   {0x1401, "_Arb"},
+    {0x1801, "_Arb"},   {0x1C01, "_Arb"}, {0x2001, "_Arb"}, {0x2401, "_Arb"},   {0x2801, "_Arb"},
+    {0x2C01, "_Arb"},   {0x3001, "_Arb"}, {0x3401, "_Arb"}, {0x3801, "_Arb"},   {0x3C01, "_Arb"},
+    {0x4001, "_Arb"},   {0x0402, "_blg"}, {0x0403, "_cat"}, {0x0404, "_chn_c"}, {0x0C04, "_chn_c"},
+    {0x1004, "_chn_c"}, {0x0804, "_chn"}, {0x0405, "_cze"}, {0x0406, "_dan"},   {0x0407, "_ger"},
+    {0x0807, "_ger"},   {0x0C07, "_ger"}, {0x1007, "_ger"}, {0x1407, "_ger"},   {0x0408, "_grk"},
+    {0x040A, "_spn"},   {0x080A, "_spn"}, {0x0C0A, "_spn"}, {0x100A, "_spn"},   {0x140A, "_spn"},
+    {0x180A, "_spn"},   {0x1C0A, "_spn"}, {0x200A, "_spn"}, {0x240A, "_spn"},   {0x280A, "_spn"},
+    {0x2C0A, "_spn"},   {0x300A, "_spn"}, {0x340A, "_spn"}, {0x380A, "_spn"},   {0x3C0A, "_spn"},
+    {0x400A, "_spn"},   {0x440A, "_spn"}, {0x480A, "_spn"}, {0x4C0A, "_spn"},   {0x500A, "_spn"},
+    {0x040C, "_frn"},   {0x080C, "_frn"}, {0x0C0C, "_frn"}, {0x100C, "_frn"},   {0x140C, "_frn"},
+    {0x040D, "_hbw"},   {0x040E, "_hun"}, {0x0410, "_Ita"}, {0x0810, "_Ita"},   {0x0411, "_Jap"},
+    {0x0412, "_kor"},   {0x0812, "_kor"}, {0x0415, "_pol"}, {0x0416, "_ptg"},   {0x0816, "_ptg"},
+    {0x0419, "_rus"},   {0x041D, "_swd"}, {0x041F, "_tuk"}, {0x0422, "_ukr"},
 };
 
 } // namespace
@@ -132,6 +132,8 @@ QString languageLibraryName(std::uint16_t languageId) {
     return QStringLiteral("MultiLang") + QLatin1String(suffix) + QStringLiteral(".qm");
 }
 
-QString fallbackLanguageLibraryName() { return QStringLiteral("MultiLang_en.qm"); }
+QString fallbackLanguageLibraryName() {
+    return QStringLiteral("MultiLang_en.qm");
+}
 
 } // namespace dormivo

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools libgl-dev libgtest-dev googletest
   xvfb xauth x11-apps imagemagick fonts-dejavu-core dbus
-  clang-format
+  clang-format tzdata
 )
 
 missing=()
