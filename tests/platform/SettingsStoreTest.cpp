@@ -33,7 +33,8 @@ TEST(SettingsStore, UnreadableOrCorruptedStoreGivesDefaults) {
     const QString path = dir.filePath("Dormivo.conf");
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[Userdata]\nFileName=\"/unterminated\n\x01\x02\xff[[[\n[Workspace\nApplicationLook=abc\n");
+    f.write(
+        "[Userdata]\nFileName=\"/unterminated\n\x01\x02\xff[[[\n[Workspace\nApplicationLook=abc\n");
     f.close();
     SettingsStore store(path);
     EXPECT_EQ(store.fileName("/d/test.gnf"), "/d/test.gnf");

@@ -8,7 +8,9 @@
 
 namespace {
 
-QString probe() { return QCoreApplication::applicationDirPath() + "/lock_probe"; }
+QString probe() {
+    return QCoreApplication::applicationDirPath() + "/lock_probe";
+}
 
 QString runOnce(const QString& lockPath) {
     QProcess p;
