@@ -53,6 +53,10 @@ public:
     // (seconds since 1970); close the open one through its cancel action.
     virtual void openCountdown(CountdownMode mode, std::int64_t target) = 0;
     virtual void cancelCountdown() = 0;
+    // openCountdown first discards a window object left over from an Escape or
+    // a reached target. cancelCountdown also discards the object (releasing its
+    // sleep inhibitor); it is called from within the window's own STOP signal,
+    // so the object must be deleted later, not at once.
 
     virtual void repaintPage() = 0;
 
