@@ -1,0 +1,128 @@
+#include "RecordingReader.h"
+#include "AnalysisFixtures.h"
+#include "NightText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace dormivo {
+namespace {
+
+void expectSameNight(const ParsedNight& a, const ParsedNight& b) {
+    EXPECT_EQ(a.status, b.status);
+    EXPECT_EQ(a.startEntries, b.startEntries);
+    EXPECT_EQ(a.endEntries, b.endEntries);
+    EXPECT_EQ(a.buckets.bucketCount, b.buckets.bucketCount);
+    EXPECT_EQ(a.buckets.snoreLevels, b.buckets.snoreLevels);
+    EXPECT_EQ(a.buckets.sensorMaskTexts, b.buckets.sensorMaskTexts);
+    EXPECT_EQ(a.buckets.actionStates, b.buckets.actionStates);
+    EXPECT_EQ(a.buckets.timeLabels, b.buckets.timeLabels);
+}
+
+// The file is read in blocks and a night on its own; the result is what the
+// whole text in memory gives.
+TEST(RecordingReader, ReadsFilesAsTheirTextInMemory) {
+    const char* fixtures[] = {"three_nights.gnf",    "same_label.gnf", "bucket_cap.gnf",
+                              "per_second.gnf",      "gap.gnf",        "midnight.gnf",
+                              "bucket_levels.gnf",   "malformed.gnf",  "bad_label.gnf",
+                              "on_pillow_to_end.gnf"};
+    for (const std::string name : fixtures) {
+        SCOPED_TRACE(name);
+        const std::string text = test::readFixture(name);
+        const auto expectedNights = listNightsInText(text);
+        RecordingReader reader;
+        ASSERT_TRUE(reader.open(test::fixturePath(name)));
+        std::vector<singlenight> nights;
+        ASSERT_TRUE(reader.listNights(nights));
+        ASSERT_EQ(nights, expectedNights);
+        for (std::size_t i = 0; i < nights.size(); ++i) {
+            SCOPED_TRACE(i);
+            ParsedNight fromFile;
+            ParsedNight fromText;
+            reader.readNight(nights, i, fromFile);
+            readNightFromText(text, nights, i, fromText);
+            expectSameNight(fromFile, fromText);
+        }
+    }
+}
+
+class TempFile {
+public:
+    explicit TempFile(const std::string& bytes) {
+        char name[] = "/tmp/dormivo-reader-XXXXXX";
+        const int fd = mkstemp(name);
+        path_ = name;
+        std::ofstream(path_, std::ios::binary) << bytes;
+        ::close(fd);
+    }
+    ~TempFile() { std::remove(path_.c_str()); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+TEST(RecordingReader, HandlesLinesLongerThanItsBlocks) {
+    const std::string header = "TAMOSTART:[2013-05-07 22:00:00][1][1]\r\n";
+    struct Case {
+        const char* name;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"a huge line between samples", header + "[22:00:00]:[1][1][0]\r\n" +
+                                            std::string(3 << 20, 'x') +
+                                            "[22:00:30]:[2][1][0]\r\n[22:01:00]:[3][1][0]\r\n"},
+        {"a huge header line", "TAMOSTART:[2013-05-07 22:00:00]" + std::string(3 << 20, 'y') +
+                                   "\r\n[22:00:00]:[1][1][0]\r\n"},
+        {"a night without line feeds", header + std::string(3 << 20, '[')},
+        {"CR line ends", "TAMOSTART:[2013-05-07 22:00:00][1][1]\r[22:00:00]:[1][1][0]\r"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TempFile file(c.text);
+        RecordingReader reader;
+        ASSERT_TRUE(reader.open(file.path()));
+        std::vector<singlenight> nights;
+        ASSERT_TRUE(reader.listNights(nights));
+        ASSERT_EQ(nights.size(), 1u);
+        ParsedNight fromFile;
+        ParsedNight fromText;
+        reader.readNight(nights, 0, fromFile);
+        readNightFromText(c.text, nights, 0, fromText);
+        expectSameNight(fromFile, fromText);
+    }
+}
+
+TEST(RecordingReader, RefusesWhatItCannotRead) {
+    RecordingReader reader;
+    EXPECT_FALSE(reader.open("/nonexistent/dormivo/test.gnf"));
+    std::vector<singlenight> nights;
+    EXPECT_FALSE(reader.listNights(nights));
+
+    ASSERT_TRUE(reader.open(test::fixturePath("three_nights.gnf")));
+    ASSERT_TRUE(reader.listNights(nights));
+    ParsedNight night;
+    EXPECT_EQ(reader.readNight(nights, nights.size(), night), NightStatus::NoSuchNight);
+    EXPECT_EQ(night.buckets.bucketCount, 0);
+}
+
+TEST(RecordingReader, ReadsTheNightsOfAFileThatGrew) {
+    const TempFile file("TAMOSTART:[2013-05-07 22:00:00][1][1]\r\n[22:00:00]:[1][1][0]\r\n");
+    RecordingReader reader;
+    ASSERT_TRUE(reader.open(file.path()));
+    std::vector<singlenight> nights;
+    ASSERT_TRUE(reader.listNights(nights));
+    ASSERT_EQ(nights.size(), 1u);
+    std::ofstream(file.path(), std::ios::binary | std::ios::app) << "[22:00:30]:[2][1][0]\r\n";
+    ParsedNight night;
+    EXPECT_EQ(reader.readNight(nights, 0, night), NightStatus::Ok);
+    EXPECT_EQ(night.buckets.bucketCount, 2);
+}
+
+} // namespace
+} // namespace dormivo
