@@ -1,9 +1,11 @@
 #include "AnalysisFixtures.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace dormivo::test {
 
@@ -29,6 +31,20 @@ std::string readFixture(const std::string& name) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+TempFile::TempFile(const std::string& bytes) {
+    char name[] = "/tmp/dormivo-analysis-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd < 0)
+        throw std::runtime_error("cannot make a temporary file");
+    path_ = name;
+    std::ofstream(path_, std::ios::binary) << bytes;
+    ::close(fd);
+}
+
+TempFile::~TempFile() {
+    std::remove(path_.c_str());
 }
 
 std::vector<int> levelsOf(const NightBuckets& night) {

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace dormivo {
@@ -51,21 +49,7 @@ TEST(RecordingReader, ReadsFilesAsTheirTextInMemory) {
     }
 }
 
-class TempFile {
-public:
-    explicit TempFile(const std::string& bytes) {
-        char name[] = "/tmp/dormivo-reader-XXXXXX";
-        const int fd = mkstemp(name);
-        path_ = name;
-        std::ofstream(path_, std::ios::binary) << bytes;
-        ::close(fd);
-    }
-    ~TempFile() { std::remove(path_.c_str()); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using test::TempFile;
 
 TEST(RecordingReader, HandlesLinesLongerThanItsBlocks) {
     const std::string header = "TAMOSTART:[2013-05-07 22:00:00][1][1]\r\n";
