@@ -1,5 +1,6 @@
 #include "LinkWorker.h"
 #include "LinkFakes.h"
+#include "LinkWorkerThread.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +193,28 @@ TEST(LinkWorker, StopAskedBeforeTheStartEndsWithoutSearching) {
     rig.run();
     EXPECT_TRUE(rig.writer.lines.empty());
     EXPECT_EQ(rig.view.lampChanges(), (std::vector<int>{0}));
+    expectEndedCleanly(rig);
+}
+
+TEST(LinkWorkerThread, OneWorkerAtATimeAndAStaleStopIsCleared) {
+    // The fake sleeper never asks for the stop itself: only stopAndWait does.
+    WorkerRig rig({{0, DeviceMode::Absent}}, INT64_MAX, false);
+    LinkWorkerThread thread;
+    const auto makeWorker = [&rig] {
+        return std::make_unique<LinkWorker>(rig.shared, rig.view, rig.writer, rig.opener,
+                                            std::vector<std::string>{"/dev/ttyACM0"}, rig.sleeper);
+    };
+    rig.shared.linkStopRequested = true; // left over from the previous worker
+    ASSERT_TRUE(thread.start(rig.shared, makeWorker()));
+    EXPECT_FALSE(rig.shared.linkStopRequested.load()) << "cleared before the worker runs";
+    EXPECT_FALSE(thread.start(rig.shared, makeWorker())) << "a worker still runs";
+    thread.stopAndWait();
+    EXPECT_FALSE(thread.running());
+    expectEndedCleanly(rig);
+
+    // The next page visit starts a new worker once the old one has ended.
+    ASSERT_TRUE(thread.start(rig.shared, makeWorker()));
+    thread.stopAndWait();
     expectEndedCleanly(rig);
 }
 
