@@ -9,14 +9,26 @@ namespace dormivo {
 
 namespace {
 
-constexpr int kStartText = 501;
-constexpr int kStopText = 522;
-constexpr int kNoLinkMessage = 518;
 constexpr int kEndBeforeStartMessage = 524;
 constexpr int kExpiredMessage = 525;
-constexpr int kNoFileMessage = 526;
 
-const QString kUsbLabel = QStringLiteral("   USB");
+// The buffer each page text is cut to.
+int bufferChars(int id) {
+    switch (id) {
+    case 501:
+        return 10;
+    case 522:
+    case 547:
+        return 16;
+    case 548:
+        return 32;
+    case 518:
+    case 523:
+        return 128;
+    default:
+        return 256;
+    }
+}
 
 } // namespace
 
@@ -24,12 +36,12 @@ RecordingControl::RecordingControl(PageView& view, const RecordingControlDeps& d
                                    QString recordingFileName)
     : view_(view), deps_(deps), recordingFileName_(std::move(recordingFileName)) {}
 
-QString RecordingControl::text(int id, int bufferChars) const {
-    return deps_.strings.load(id, bufferChars);
+QString RecordingControl::text(int id) const {
+    return deps_.strings.load(id, bufferChars(id));
 }
 
 void RecordingControl::inform(int messageId) {
-    view_.showMessage(text(messageId, 256), text(547, 16), MessageIcon::Information);
+    view_.showMessage(text(messageId), text(kCaption), MessageIcon::Information);
 }
 
 void RecordingControl::log(const char* message) {
@@ -89,7 +101,7 @@ void RecordingControl::startRecording(StartedBy how) {
             returnToIdleAfterRefusedStart(kNoFileMessage);
             return;
         }
-        view_.setButtonText(text(kStopText, 16));
+        view_.setButtonText(text(kStopText));
         state_ = PageState::Recording;
         view_.setLampLabel(QStringLiteral("RECORDING"));
         view_.restyleButton();
@@ -118,7 +130,7 @@ void RecordingControl::beginRecordingInto(const QString& path, StartedBy how) {
         deps_.recordingActive.store(true);
     }
     if (how == StartedBy::Hand) {
-        view_.setButtonText(text(kStopText, 16));
+        view_.setButtonText(text(kStopText));
         state_ = PageState::Recording;
         view_.restyleButton();
     }
@@ -138,7 +150,7 @@ void RecordingControl::returnToIdleAfterRefusedStart(int messageId) {
 void RecordingControl::stopRecording() {
     deps_.recordingActive.store(false);
     view_.stopTimer(PageTimer::Recording);
-    view_.setButtonText(text(kStartText, 10));
+    view_.setButtonText(text(kStartText));
     view_.setLampLabel(kUsbLabel);
     state_ = PageState::Idle;
     view_.restyleButton();
@@ -151,7 +163,7 @@ void RecordingControl::stopRecording() {
 void RecordingControl::startSchedule() {
     view_.stopTimer(PageTimer::Idle);
     view_.setRemarksEnabled(false);
-    view_.setButtonText(text(kStopText, 16));
+    view_.setButtonText(text(kStopText));
     state_ = PageState::ScheduleWaiting;
     view_.restyleButton();
     setControlsForRunning();
@@ -164,7 +176,7 @@ void RecordingControl::startSchedule() {
 
 void RecordingControl::stopSchedule() {
     view_.stopTimer(PageTimer::ScheduleWaiting);
-    view_.setButtonText(text(kStartText, 10));
+    view_.setButtonText(text(kStartText));
     view_.setLampLabel(kUsbLabel);
     state_ = PageState::Idle;
     view_.restyleButton();

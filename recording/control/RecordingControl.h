@@ -83,7 +83,17 @@ private:
     void linkLost(PageTimer timer);
     void checkFileBox();
 
-    QString text(int id, int bufferChars) const;
+    // Page texts by id.
+    static constexpr int kStartText = 501;
+    static constexpr int kStopText = 522;
+    static constexpr int kNoLinkMessage = 518;
+    static constexpr int kNoFileMessage = 526;
+    static constexpr int kLinkFailedText = 523;
+    static constexpr int kQuitText = 548;
+    static constexpr int kCaption = 547;
+    static inline const QString kUsbLabel = QStringLiteral("   USB");
+
+    QString text(int id) const;
     void inform(int messageId);
     void log(const char* message);
 

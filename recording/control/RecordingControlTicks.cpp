@@ -4,13 +4,11 @@
 #include "FailureTimeText.h"
 #include "OperationLog.h"
 #include "ScheduleRules.h"
-#include "StringTable.h"
 
 namespace dormivo {
 
 namespace {
 
-const QString kUsbLabel = QStringLiteral("   USB");
 const QString kForeignFileMessage = QStringLiteral(
     "The selected file is not of pillow data recording format, please select correct file or "
     "input new file!");
@@ -63,7 +61,7 @@ void RecordingControl::dailyEnd(std::int64_t now) {
     view_.stopTimer(PageTimer::Recording);
     state_ = PageState::Triggered;
     view_.restyleButton();
-    view_.setButtonText(text(522, 16));
+    view_.setButtonText(text(kStopText));
     view_.setLampLabel(QStringLiteral("SCHEDULED"));
     state_ = PageState::ScheduleWaiting;
     view_.restyleButton();
@@ -75,7 +73,7 @@ void RecordingControl::dailyEnd(std::int64_t now) {
 
     if (scheduleExpired(view_.pickerValues(), now)) {
         view_.stopTimer(PageTimer::ScheduleWaiting);
-        view_.setButtonText(text(501, 10));
+        view_.setButtonText(text(kStartText));
         view_.setLampLabel(kUsbLabel);
         state_ = PageState::Idle;
         view_.restyleButton();
@@ -123,8 +121,8 @@ void RecordingControl::linkLost(PageTimer timer) {
         log("USB connection is failed, schedule is to be cancelled!");
         stopSchedule();
     }
-    view_.showMessage(text(523, 128) + failureTimeText(deps_.clock.now()) + text(548, 32),
-                      text(547, 16), MessageIcon::Information);
+    view_.showMessage(text(kLinkFailedText) + failureTimeText(deps_.clock.now()) + text(kQuitText),
+                      text(kCaption), MessageIcon::Information);
 }
 
 void RecordingControl::onSampleWriteFailed() {
