@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -49,6 +50,20 @@ MessageBoxes& realMessageBoxes() {
     return boxes;
 }
 
+// Room kept for the window's title bar when the page is fitted to the screen.
+constexpr int kTitleBarAllowance = 32;
+
+// A 1024 x 600 screen with a panel has less room than the template asks for;
+// the page then gives up height rather than hide its buttons below the edge.
+QSize fittedToScreen(QSize wanted, const QWidget& page) {
+    const QScreen* screen = page.screen();
+    if (screen == nullptr) {
+        return wanted;
+    }
+    const QSize room = screen->availableGeometry().size() - QSize(0, kTitleBarAllowance);
+    return wanted.boundedTo(room).expandedTo(page.minimumSizeHint());
+}
+
 ThreadSleeper& realSleeper() {
     static ThreadSleeper sleeper;
     return sleeper;
@@ -68,7 +83,7 @@ CRecordCtlDlg::CRecordCtlDlg(MonitoringContext& context, const QString& recordin
 
     setWindowTitle(context_.strings.load(500, 96));
     controls_ = buildPagePanel(*this, context_.strings);
-    resize(dialogUnitsToPixels(fontMetrics(), QSize(479, 353)));
+    resize(fittedToScreen(dialogUnitsToPixels(fontMetrics(), QSize(479, 353)), *this));
 
     controls_.fileBox->setText(recordingFileName_);
     connect(controls_.browse, &QToolButton::clicked, this, &CRecordCtlDlg::browseForFile);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 
 namespace dormivo::test {
 namespace {
@@ -38,6 +39,10 @@ struct CellCase {
     int litRows;           // counted from the bottom row ("No snoring")
     std::uint16_t setBits; // which cells show green
 };
+
+void PrintTo(const CellCase& c, std::ostream* os) {
+    *os << "level " << int(c.level) << ", mask 0x" << std::hex << c.mask;
+}
 
 class MonitorColoursTest : public ::testing::TestWithParam<CellCase> {};
 
@@ -74,7 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CellCase{0, 0x001, 1, 0x001}, CellCase{3, 0x800, 4, 0x800},
                       CellCase{7, 0xFFF, 6, 0xFFF}, CellCase{0, 0x000, 1, 0x000},
                       CellCase{5, 0x5A5, 6, 0x5A5}, CellCase{1, 0xF000, 2, 0x000},
-                      CellCase{8, 0x0F0, 6, 0x0F0}));
+                      CellCase{8, 0x0F0, 6, 0x0F0}),
+    [](const ::testing::TestParamInfo<CellCase>& info) {
+        return QStringLiteral("Level%1Mask%2")
+            .arg(info.param.level)
+            .arg(info.param.mask, 3, 16, QLatin1Char('0'))
+            .toStdString();
+    });
 
 // Counts the paint events each monitor cell receives.
 class PaintCounter : public QObject {
