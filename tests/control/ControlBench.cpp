@@ -85,10 +85,11 @@ void FakePage::pause(int milliseconds) {
 ControlBench::ControlBench()
     : file(clock, log, defaultPath(), [this](int ms) { clock.advanceMillis(ms); }),
       control(page,
-              RecordingControlDeps{clock, strings, log, file, currentRecordingPath, linkConnected,
-                                   recordingActive},
+              RecordingControlDeps{clock, strings, log, file, currentRecordingPath,
+                                   link.linkConnected, link.recordingActive},
               QString()) {
     page.control = &control;
+    link.linkConnected = 1;
     log.open(logPath());
 }
 

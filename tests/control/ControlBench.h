@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "LinkShared.h"
 #include "OperationLog.h"
 #include "PageView.h"
 #include "RecordingControl.h"
@@ -11,7 +12,6 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -109,8 +109,7 @@ struct ControlBench {
     OperationLog log{clock};
     RecordingFile file;
     QString currentRecordingPath;
-    std::atomic<int> linkConnected{1};
-    std::atomic<bool> recordingActive{false};
+    LinkShared link; // the link counts as up
     FakePage page{clock};
     RecordingControl control;
 

@@ -76,13 +76,13 @@ TEST_F(FileCheckTest, AbsentFileGetsTheExtensionAndAnEnabledEmptyRemark) {
 }
 
 TEST_F(FileCheckTest, OnlyTheIdleTimerChecksAndLightsTheLamp) {
-    bench.linkConnected = 0;
+    bench.link.linkConnected = 0;
     bench.page.usbLamp = 2;
     bench.page.lampLabel = QStringLiteral("SCHEDULED");
     tick();
     EXPECT_EQ(bench.page.usbLamp, 1);
     EXPECT_EQ(bench.page.lampLabel, QStringLiteral("   USB"));
-    bench.linkConnected = 1;
+    bench.link.linkConnected = 1;
     tick();
     EXPECT_EQ(bench.page.usbLamp, 2);
 

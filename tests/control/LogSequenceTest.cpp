@@ -23,7 +23,7 @@ TEST_F(LogSequenceTest, StartAtOnceOpensHeadsAndRecords) {
                                     "[2013/ 5/ 7-21:30: 1]:[" + kOngoing + "]",
                                 }));
     EXPECT_EQ(bench.control.state(), PageState::Recording);
-    EXPECT_TRUE(bench.recordingActive.load());
+    EXPECT_TRUE(bench.link.recordingActive.load());
     EXPECT_TRUE(bench.page.running(PageTimer::Recording));
     EXPECT_FALSE(bench.page.running(PageTimer::Idle));
     EXPECT_EQ(bench.page.buttonText, QStringLiteral("STOP"));
@@ -120,7 +120,7 @@ TEST_F(LogSequenceTest, ThreeNightsEndDailyAndExpireAfterTheEndDate) {
     EXPECT_TRUE(bench.page.fileBoxEnabled);
     EXPECT_TRUE(bench.page.pickersEnabled);
     EXPECT_FALSE(bench.page.countdown);
-    EXPECT_FALSE(bench.recordingActive.load());
+    EXPECT_FALSE(bench.link.recordingActive.load());
     EXPECT_FALSE(bench.file.isOpen());
     // Each night appends its own block to the one file; the remark opens it once.
     EXPECT_EQ(bench.fileBytes(bench.path(QStringLiteral("night.gnf"))),
@@ -176,7 +176,7 @@ TEST_F(LogSequenceTest, LinkLossStopsARecordingWithinHalfASecond) {
     pressStart(pickerValues({2013, 5, 7}, {21, 0, 0}, {2013, 5, 8}, {6, 30, 0}), {2013, 5, 7},
                {22, 31, 0});
     bench.runUntil(localSeconds(2013, 5, 7, 22, 31, 39) * 1000 + 700);
-    bench.linkConnected = 0;
+    bench.link.linkConnected = 0;
     bench.runFor(500);
 
     const Lines lines = bench.logLines();
@@ -195,7 +195,7 @@ TEST_F(LogSequenceTest, LinkLossStopsARecordingWithinHalfASecond) {
     EXPECT_EQ(bench.control.state(), PageState::Idle);
     EXPECT_EQ(bench.page.buttonText, QStringLiteral("START"));
     EXPECT_FALSE(bench.page.countdown);
-    EXPECT_FALSE(bench.recordingActive.load());
+    EXPECT_FALSE(bench.link.recordingActive.load());
     EXPECT_EQ(bench.page.timerDue.size(), 1u);
     EXPECT_TRUE(bench.page.running(PageTimer::Idle));
 }
@@ -204,7 +204,7 @@ TEST_F(LogSequenceTest, LinkLossCancelsAWaitingScheduleWithinASecond) {
     pressStart(pickerValues({2013, 5, 7}, {22, 0, 0}, {2013, 5, 9}, {6, 30, 0}), {2013, 5, 7},
                {18, 0, 0});
     bench.runUntil(localSeconds(2013, 5, 7, 20, 15, 0) * 1000 + 100);
-    bench.linkConnected = 0;
+    bench.link.linkConnected = 0;
     bench.runFor(1000);
 
     EXPECT_EQ(bench.logLines(),
@@ -244,7 +244,7 @@ TEST_F(LogSequenceTest, QuitWhileRecordingClosesTheFileAndEndsWithAnEmptyLine) {
               }));
     EXPECT_EQ(bench.page.questions, std::vector<QString>{QStringLiteral(
                                         "It is under data recording, do you want to quit?")});
-    EXPECT_FALSE(bench.recordingActive.load());
+    EXPECT_FALSE(bench.link.recordingActive.load());
     EXPECT_FALSE(bench.file.isOpen());
     EXPECT_FALSE(bench.page.countdown);
 }

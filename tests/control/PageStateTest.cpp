@@ -40,7 +40,7 @@ TEST_F(PageStateTest, StartIsRefusedWithoutLinkOrFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ControlBench b;
-        b.linkConnected = c.link;
+        b.link.linkConnected = c.link;
         b.page.fileBox = QString::fromLatin1(c.fileBox);
         b.page.startTimer(PageTimer::Idle);
         b.page.pickers = pickerValues({2013, 5, 7}, {21, 0, 0}, {2013, 5, 8}, {6, 30, 0});
@@ -126,7 +126,7 @@ TEST_F(PageStateTest, UnopenableFileFallsBackToTheDefaultFileAndShowsIt) {
     EXPECT_EQ(bench.page.fileBox, bench.defaultPath());
     EXPECT_EQ(bench.control.recordingFileName(), bench.defaultPath());
     EXPECT_EQ(bench.currentRecordingPath, bench.defaultPath());
-    EXPECT_TRUE(bench.recordingActive.load());
+    EXPECT_TRUE(bench.link.recordingActive.load());
 }
 
 TEST_F(PageStateTest, DataAnalysisLeavesWithItsLogLinesUnlessTheCountdownIsOpen) {
@@ -141,7 +141,7 @@ TEST_F(PageStateTest, DataAnalysisLeavesWithItsLogLinesUnlessTheCountdownIsOpen)
     bench.page.answerOk = false;
     EXPECT_FALSE(bench.control.dataAnalysis());
     EXPECT_EQ(bench.control.state(), PageState::Recording);
-    EXPECT_TRUE(bench.recordingActive.load());
+    EXPECT_TRUE(bench.link.recordingActive.load());
 
     bench.page.answerOk = true;
     bench.runFor(1000);
@@ -160,7 +160,7 @@ TEST_F(PageStateTest, DataAnalysisLeavesWithItsLogLinesUnlessTheCountdownIsOpen)
     EXPECT_TRUE(bench.page.threadsStopRequested);
     EXPECT_EQ(bench.page.pauses, std::vector<int>{300});
     EXPECT_TRUE(bench.page.timerDue.empty());
-    EXPECT_FALSE(bench.recordingActive.load());
+    EXPECT_FALSE(bench.link.recordingActive.load());
     EXPECT_FALSE(bench.file.isOpen());
 }
 
@@ -197,7 +197,7 @@ TEST_F(PageStateTest, ClosingAsksOnlyWhileRecordingAndStaysOpenOnCancel) {
     bench.page.answerOk = false;
     EXPECT_FALSE(bench.control.closeRequested());
     EXPECT_EQ(bench.logLines().size(), 4u);
-    EXPECT_TRUE(bench.recordingActive.load());
+    EXPECT_TRUE(bench.link.recordingActive.load());
 
     ControlBench idle;
     idle.setNow(2013, 5, 7, 8, 0, 0);
@@ -215,10 +215,10 @@ TEST_F(PageStateTest, ClosingAsksOnlyWhileRecordingAndStaysOpenOnCancel) {
 
 TEST_F(PageStateTest, ClosingWhileTheLinkIsDownStillStopsAppending) {
     startRecordingNow();
-    bench.linkConnected = 0;
+    bench.link.linkConnected = 0;
     EXPECT_TRUE(bench.control.closeRequested());
     EXPECT_TRUE(bench.page.questions.empty());
-    EXPECT_FALSE(bench.recordingActive.load());
+    EXPECT_FALSE(bench.link.recordingActive.load());
     EXPECT_FALSE(bench.file.isOpen());
     EXPECT_TRUE(bench.page.timerDue.empty());
     const Lines lines = bench.logLines();

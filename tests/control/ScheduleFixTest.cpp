@@ -172,7 +172,7 @@ TEST_F(ScheduleFixTest, RefusedScheduledStartReturnsToIdle) {
             if (timer != PageTimer::ScheduleWaiting)
                 return;
             if (c.dropLink)
-                b.linkConnected = 0;
+                b.link.linkConnected = 0;
             else
                 b.page.fileBox.clear();
         };
@@ -192,7 +192,7 @@ TEST_F(ScheduleFixTest, RefusedScheduledStartReturnsToIdle) {
         EXPECT_EQ(b.page.buttonText, QStringLiteral("START"));
         EXPECT_TRUE(b.page.fileBoxEnabled);
         EXPECT_TRUE(b.page.pickersEnabled);
-        EXPECT_FALSE(b.recordingActive.load());
+        EXPECT_FALSE(b.link.recordingActive.load());
         EXPECT_FALSE(QFileInfo::exists(b.path(QStringLiteral("night.gnf"))));
     }
 }
@@ -221,7 +221,7 @@ TEST_F(ScheduleFixTest, UnwritableSampleLineStopsTheRecordingAndSaysSo) {
     EXPECT_EQ(bench.page.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(bench.page.questions.empty());
     EXPECT_EQ(bench.control.state(), PageState::Idle);
-    EXPECT_FALSE(bench.recordingActive.load());
+    EXPECT_FALSE(bench.link.recordingActive.load());
     EXPECT_FALSE(bench.file.isOpen());
     EXPECT_FALSE(bench.page.countdown);
     EXPECT_TRUE(bench.page.running(PageTimer::Idle));
