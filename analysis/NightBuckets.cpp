@@ -4,6 +4,24 @@
 
 namespace dormivo {
 
+void NightBuckets::clear() {
+    snoreLevels.fill(-1);
+    sensorMaskTexts.fill(MaskText{});
+    actionStates.fill(-1);
+    for (std::string& label : timeLabels)
+        label.clear();
+    bucketCount = 0;
+    rangeStart = 0;
+    rangeEnd = 0;
+}
+
+void ParsedNight::clear() {
+    status = NightStatus::EmptyRecord;
+    buckets.clear();
+    startEntries.clear();
+    endEntries.clear();
+}
+
 int maskValue(const MaskText& text) {
     int value = 0;
     for (char c : text) {

@@ -22,11 +22,10 @@ using MaskText = std::array<char, 4>;
 // One night in 30-second buckets. Slots at or above bucketCount keep their
 // empty values (-1, an empty mask text, an empty time label).
 struct NightBuckets {
-    NightBuckets() {
-        snoreLevels.fill(-1);
-        sensorMaskTexts.fill(MaskText{});
-        actionStates.fill(-1);
-    }
+    NightBuckets() { clear(); }
+
+    // Every slot to its empty value, no buckets, the range 0 .. 0.
+    void clear();
 
     std::array<std::int32_t, kBucketSlots> snoreLevels;
     std::array<MaskText, kBucketSlots> sensorMaskTexts;
@@ -57,6 +56,9 @@ struct ParsedNight {
     NightBuckets buckets;
     std::vector<std::string> startEntries; // time label + "    %d"
     std::vector<std::string> endEntries;   // the same, plus one for the last bucket
+
+    // Empty again, keeping the storage for the next night.
+    void clear();
 };
 
 // The bucket index a range entry stands for: the decimal number after its

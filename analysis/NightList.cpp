@@ -16,26 +16,35 @@ static_assert(kMarkerCarry + 1 == kLabelOffset + kLabelLength);
 } // namespace
 
 std::size_t scanMarkers(const char* data, std::size_t size, std::int64_t fileOffset, bool atEnd,
-                        const OnNight& onNight, bool* stopped) {
+                        const OnNight& onNight, const OnBytes* onBytes, bool* stopped) {
     const char* const end = data + size;
+    const char* flushed = data;
+    const auto flushTo = [&](const char* to) {
+        if (onBytes && to > flushed)
+            (*onBytes)(flushed, static_cast<std::size_t>(to - flushed));
+        flushed = to;
+    };
+    const char* done = end;
     const char* s = data;
     while (s < end) {
         const char* t =
             static_cast<const char*>(std::memchr(s, 'T', static_cast<std::size_t>(end - s)));
         if (!t)
-            return size;
+            break;
         const auto left = static_cast<std::size_t>(end - t);
         if (left < kNightMarker.size()) {
-            if (atEnd)
-                return size;
-            return static_cast<std::size_t>(t - data);
+            if (!atEnd)
+                done = t;
+            break;
         }
         if (std::memcmp(t, kNightMarker.data(), kNightMarker.size()) != 0) {
             s = t + 1;
             continue;
         }
-        if (left < kLabelOffset + kLabelLength && !atEnd)
-            return static_cast<std::size_t>(t - data);
+        if (left < kLabelOffset + kLabelLength && !atEnd) {
+            done = t;
+            break;
+        }
         singlenight night;
         night.markerOffset = fileOffset + (t - data);
         if (left > kLabelOffset) {
@@ -45,21 +54,23 @@ std::size_t scanMarkers(const char* data, std::size_t size, std::int64_t fileOff
             const void* zero = std::memchr(label, '\0', room);
             night.nightLabel.assign(label, zero ? static_cast<const char*>(zero) - label : room);
         }
+        flushTo(t);
         if (!onNight(night)) {
             *stopped = true;
             return size;
         }
         if (left <= kLabelOffset)
-            return size;
+            break;
         s = t + kLabelOffset;
     }
-    return size;
+    flushTo(done);
+    return static_cast<std::size_t>(done - data);
 }
 
 NightScanner::NightScanner(std::size_t blockSize)
     : blockSize_(std::max<std::size_t>(blockSize, 1)), buffer_(2 * kPageSize + blockSize_) {}
 
-bool NightScanner::scan(const ByteSource& source, const OnNight& onNight) {
+bool NightScanner::scan(const ByteSource& source, const OnNight& onNight, const OnBytes* onBytes) {
     // Blocks are read to a page boundary so the kernel copies whole pages; the
     // few bytes left over from a block go just in front of it.
     char* const base = buffer_.data();
@@ -76,7 +87,7 @@ bool NightScanner::scan(const ByteSource& source, const OnNight& onNight) {
         char* const data = block - carry;
         const std::size_t size = carry + static_cast<std::size_t>(got);
         const std::size_t done = scanMarkers(data, size, offset - static_cast<std::int64_t>(carry),
-                                             atEnd, onNight, &stopped);
+                                             atEnd, onNight, onBytes, &stopped);
         if (stopped || atEnd)
             return true;
         carry = size - done;
@@ -94,7 +105,7 @@ std::vector<singlenight> listNightsInText(std::string_view fileText) {
             nights.push_back(n);
             return true;
         },
-        &stopped);
+        nullptr, &stopped);
     return nights;
 }
 

@@ -26,15 +26,20 @@ using OnNight = std::function<bool(const singlenight&)>;
 
 constexpr std::string_view kNightMarker = "TAMOSTART";
 
+// Receives the bytes of a stream once they have been searched, in order and
+// each once; the bytes before a marker arrive before onNight hears of it.
+using OnBytes = std::function<void(const char* data, std::size_t size)>;
+
 // Searches one block of a recording that lies at fileOffset for night markers.
 // The search goes on 10 bytes after each match, so the label is never searched.
 // Unless atEnd, a match whose label does not fit into the block yet, or a
 // possible start of a marker at the block's end, is left for the next block:
 // the return value is the number of leading bytes that are done (the caller
 // puts the rest, at most kMarkerCarry bytes, in front of the next block).
-// *stopped is set when onNight asked to stop.
+// onBytes, when given, receives the bytes that are done. *stopped is set when
+// onNight asked to stop.
 std::size_t scanMarkers(const char* data, std::size_t size, std::int64_t fileOffset, bool atEnd,
-                        const OnNight& onNight, bool* stopped);
+                        const OnNight& onNight, const OnBytes* onBytes, bool* stopped);
 
 // Bytes of a marker with its label, minus one: the most a block leaves over.
 constexpr std::size_t kMarkerCarry = 30;
@@ -44,7 +49,7 @@ constexpr std::size_t kMarkerCarry = 30;
 class NightScanner {
 public:
     explicit NightScanner(std::size_t blockSize);
-    bool scan(const ByteSource& source, const OnNight& onNight);
+    bool scan(const ByteSource& source, const OnNight& onNight, const OnBytes* onBytes = nullptr);
 
 private:
     std::size_t blockSize_;

@@ -19,7 +19,7 @@ const char* findByte(const char* from, const char* end, char c) {
 
 NightParser::NightParser(ParsedNight& out, const LocalDateTime& nightDate)
     : out_(out), dating_(nightDate) {
-    out_ = ParsedNight{};
+    out_.clear();
 }
 
 bool NightParser::feed(const char* begin, const char* end) {
@@ -71,19 +71,19 @@ bool NightParser::feed(const char* begin, const char* end) {
 }
 
 bool NightParser::take(const SampleLine& sample) {
-    const auto t = dating_.MakeSampleTime(sample.hour, sample.minute, sample.second);
-    if (!t)
+    std::int64_t t = 0;
+    if (!dating_.MakeSampleTime(sample.hour, sample.minute, sample.second, t))
         return true;
     if (opened_ == 0) {
-        lastEntryTime_ = *t;
+        lastEntryTime_ = t;
         addEntry(sample.timeLabel, 0);
-        open(0, sample, *t);
-    } else if (*t - bucketStart_ >= kBucketSeconds) {
-        if (*t - lastEntryTime_ >= kEntrySeconds) {
+        open(0, sample, t);
+    } else if (t - bucketStart_ >= kBucketSeconds) {
+        if (t - lastEntryTime_ >= kEntrySeconds) {
             addEntry(sample.timeLabel, opened_);
-            lastEntryTime_ = *t;
+            lastEntryTime_ = t;
         }
-        open(opened_, sample, *t);
+        open(opened_, sample, t);
     } else {
         merge(opened_ - 1, sample);
     }
@@ -127,7 +127,8 @@ void NightParser::merge(int bucket, const SampleLine& sample) {
     }
     b.sensorMaskTexts[bucket] = sample.maskText;
     b.actionStates[bucket] = sample.actionDigit - '0';
-    b.timeLabels[bucket].assign(sample.timeLabel);
+    // The label the bucket was opened with has the same ten characters.
+    std::memcpy(b.timeLabels[bucket].data(), sample.timeLabel.data(), sample.timeLabel.size());
 }
 
 void NightParser::addEntry(std::string_view timeLabel, int bucket) {

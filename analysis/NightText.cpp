@@ -30,7 +30,7 @@ ExtractNight(std::string_view fileText, const std::vector<singlenight>& nights, 
 
 NightStatus readNightFromText(std::string_view fileText, const std::vector<singlenight>& nights,
                               std::size_t index, ParsedNight& out) {
-    out = ParsedNight{};
+    out.clear();
     const auto text = ExtractNight(fileText, nights, index);
     if (!text) {
         out.status = NightStatus::NoSuchNight;

@@ -33,7 +33,8 @@ std::ptrdiff_t preadRetrying(int fd, char* into, std::size_t max, std::int64_t o
 
 } // namespace
 
-RecordingReader::RecordingReader() : scanner_(kBlockSize), chunker_(kBlockSize, kMaxLineExamined) {}
+RecordingReader::RecordingReader()
+    : scanner_(kBlockSize), stream_(kBlockSize), feeder_(kMaxLineExamined), block_(kBlockSize) {}
 
 RecordingReader::~RecordingReader() {
     close();
@@ -72,7 +73,7 @@ bool RecordingReader::listNights(std::vector<singlenight>& nights) {
 NightStatus RecordingReader::readNight(const singlenight& night,
                                        std::optional<std::int64_t> nextMarkerOffset,
                                        ParsedNight& out) {
-    out = ParsedNight{};
+    out.clear();
     const auto date = labelDate(night.nightLabel);
     if (!date) {
         out.status = NightStatus::InvalidLabelDate;
@@ -82,30 +83,31 @@ NightStatus RecordingReader::readNight(const singlenight& night,
         out.status = NightStatus::ReadFailed;
         return out.status;
     }
+    NightParser parser(out, *date);
+    const LineSink sink = [&](const char* begin, const char* end) {
+        return parser.feed(begin, end);
+    };
+    feeder_.reset();
     std::int64_t position = night.markerOffset;
-    const auto source = [&](char* into, std::size_t max) -> std::ptrdiff_t {
-        std::size_t want = max;
+    for (;;) {
+        std::size_t want = block_.size();
         if (nextMarkerOffset)
             want = static_cast<std::size_t>(std::clamp<std::int64_t>(
-                *nextMarkerOffset - position, 0, static_cast<std::int64_t>(max)));
-        if (want == 0)
-            return 0;
-        const std::ptrdiff_t got = preadRetrying(fd_, into, want, position);
-        if (got > 0)
-            position += got;
-        return got;
-    };
-    NightParser parser(out, *date);
+                *nextMarkerOffset - position, 0, static_cast<std::int64_t>(want)));
+        const std::ptrdiff_t got =
+            want == 0 ? 0 : preadRetrying(fd_, block_.data(), want, position);
+        if (got < 0) {
+            out.clear();
+            out.status = NightStatus::ReadFailed;
+            return out.status;
+        }
+        if (got == 0 || !feeder_.push(block_.data(), static_cast<std::size_t>(got), sink))
+            break;
+        position += got;
+    }
     // Only the last night runs to the end of the file; any other ends where
     // the line of the next marker begins.
-    const bool lastNight = !nextMarkerOffset;
-    if (!chunker_.run(source, lastNight, [&](const char* begin, const char* end) {
-            return parser.feed(begin, end);
-        })) {
-        out = ParsedNight{};
-        out.status = NightStatus::ReadFailed;
-        return out.status;
-    }
+    feeder_.finish(!nextMarkerOffset, sink);
     parser.finish();
     return out.status;
 }
@@ -113,7 +115,7 @@ NightStatus RecordingReader::readNight(const singlenight& night,
 NightStatus RecordingReader::readNight(const std::vector<singlenight>& nights, std::size_t index,
                                        ParsedNight& out) {
     if (index >= nights.size()) {
-        out = ParsedNight{};
+        out.clear();
         out.status = NightStatus::NoSuchNight;
         return out.status;
     }
@@ -121,6 +123,14 @@ NightStatus RecordingReader::readNight(const std::vector<singlenight>& nights, s
     if (index + 1 < nights.size())
         next = nights[index + 1].markerOffset;
     return readNight(nights[index], next, out);
+}
+
+bool RecordingReader::readNights(const WantNight& want, const OnReadNight& onNight) {
+    if (fd_ < 0 || ::lseek(fd_, 0, SEEK_SET) < 0)
+        return false;
+    return stream_.read(
+        [this](char* into, std::size_t max) { return readRetrying(fd_, into, max); }, want,
+        onNight);
 }
 
 } // namespace dormivo

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "LineChunker.h"
+#include "LineFeeder.h"
 #include "NightBuckets.h"
 #include "NightList.h"
+#include "NightStream.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,10 +41,16 @@ public:
     NightStatus readNight(const std::vector<singlenight>& nights, std::size_t index,
                           ParsedNight& out);
 
+    // Lists and reads the nights of the whole file in one pass (see
+    // NightStream). False when reading failed.
+    bool readNights(const WantNight& want, const OnReadNight& onNight);
+
 private:
     int fd_ = -1;
     NightScanner scanner_;
-    LineChunker chunker_;
+    NightStream stream_;
+    LineFeeder feeder_;
+    std::vector<char> block_;
 };
 
 } // namespace dormivo

@@ -83,20 +83,23 @@ std::optional<std::int64_t> SampleDating::timeOfDay(const LocalDateTime& date, i
     return fromLocal(at(date, hour, minute, second));
 }
 
-std::optional<std::int64_t> SampleDating::MakeSampleTime(int hour, int minute, int second) {
+bool SampleDating::convert(int hour, int minute, int second, std::int64_t& t) {
     const bool rolls = hour == 0 && minute == 0 && dayRollState_ == 0;
     const auto date = dateAfter(runningDate_, rolls ? kDaySeconds : 0);
     if (!date)
-        return std::nullopt;
-    const auto t = timeOfDay(*date, hour, minute, second);
-    if (!t)
-        return std::nullopt;
+        return false;
+    const auto time = timeOfDay(*date, hour, minute, second);
+    if (!time)
+        return false;
+    const bool dateKept = !rolls && date->sameDate(runningDate_);
+    quickHour_ = dateKept && hourRegular_ ? hour : -1;
     runningDate_ = *date;
     if (hour == 23 && minute == 59)
         dayRollState_ = 0;
     else if (rolls)
         dayRollState_ = 1;
-    return t;
+    t = *time;
+    return true;
 }
 
 } // namespace dormivo

@@ -26,16 +26,26 @@ class SampleDating {
 public:
     explicit SampleDating(const LocalDateTime& nightDate);
 
-    // Seconds since 1970 of the sample stamped hour:minute:second, or nothing
-    // when the system cannot name that local time (the sample is then left
-    // out and the state stays as it was).
-    std::optional<std::int64_t> MakeSampleTime(int hour, int minute, int second);
+    // Puts into t the seconds since 1970 of the sample stamped
+    // hour:minute:second. False when the system cannot name that local time:
+    // the sample is then left out and the state stays as it was.
+    bool MakeSampleTime(int hour, int minute, int second, std::int64_t& t) {
+        // Most samples fall into the hour of the sample before: one addition.
+        if (hour == quickHour_ && !(hour == 0 && minute == 0 && dayRollState_ == 0)) {
+            if (hour == 23 && minute == 59)
+                dayRollState_ = 0;
+            t = hourBase_ + minute * 60 + second;
+            return true;
+        }
+        return convert(hour, minute, second, t);
+    }
 
     const LocalDateTime& runningDate() const { return runningDate_; }
     // -1 at the start, 0 once 23:59 has been seen, 1 once the date moved on.
     int dayRollState() const { return dayRollState_; }
 
 private:
+    bool convert(int hour, int minute, int second, std::int64_t& t);
     std::optional<LocalDateTime> dateAfter(const LocalDateTime& date, std::int64_t addSeconds);
     std::optional<std::int64_t> timeOfDay(const LocalDateTime& date, int hour, int minute,
                                           int second);
@@ -50,6 +60,9 @@ private:
     std::int64_t hourKey_ = -1;
     std::int64_t hourBase_ = 0; // the hour's hh:00:00
     bool hourRegular_ = false;
+    // The hour whose samples need no more than an addition: its date is the
+    // running date and stays so, and the hour is regular. -1 when none.
+    int quickHour_ = -1;
 };
 
 } // namespace dormivo

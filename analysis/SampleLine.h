@@ -3,6 +3,8 @@
 #include "NightBuckets.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace dormivo {
@@ -32,6 +34,45 @@ inline int twoDigits(const char* p) {
     return (p[0] - '0') * 10 + (p[1] - '0');
 }
 
+// The first 15 characters of every sample line, "[hh:mm:ss]:[l][", checked
+// eight at a time: d marks a digit, every other byte must match exactly.
+struct LineHead {
+    std::uint64_t expected[2] = {}; // the fixed bytes, and "0" for each digit
+    std::uint64_t fixed[2] = {};    // 0xff on each fixed byte
+    std::uint64_t digit[2] = {};    // 0x80 on each digit
+
+    LineHead() {
+        const char shape[] = "[dd:dd:dd]:[d][";
+        unsigned char e[16] = {}, f[16] = {}, d[16] = {};
+        for (int i = 0; i < 15; ++i) {
+            const bool isDigitPlace = shape[i] == 'd';
+            e[i] = static_cast<unsigned char>(isDigitPlace ? '0' : shape[i]);
+            f[i] = isDigitPlace ? 0 : 0xff;
+            d[i] = isDigitPlace ? 0x80 : 0;
+        }
+        std::memcpy(expected, e, 16);
+        std::memcpy(fixed, f, 16);
+        std::memcpy(digit, d, 16);
+    }
+
+    // p must have 16 readable bytes.
+    bool matches(const char* p) const {
+        std::uint64_t w[2];
+        std::memcpy(w, p, 16);
+        std::uint64_t bad = 0;
+        for (int i = 0; i < 2; ++i) {
+            // A digit XOR "0" is 0..9; adding 0x76 to its low seven bits keeps
+            // the top bit clear exactly for those (no carry leaves a byte).
+            const std::uint64_t x = w[i] ^ expected[i];
+            const std::uint64_t y = (x & 0x7f7f7f7f7f7f7f7fULL) + 0x7676767676767676ULL;
+            bad |= (x & fixed[i]) | ((x | y) & digit[i]);
+        }
+        return bad == 0;
+    }
+};
+
+inline const LineHead lineHead;
+
 } // namespace sampleline
 
 // Shortest and longest sample line: a mask of one to three digits.
@@ -43,14 +84,10 @@ constexpr std::size_t kMaxSampleLength = 22;
 // the clock's ranges, one level digit, a mask of one to three hex digits, one
 // action digit, each in its brackets); such a line is skipped by the reader.
 // On success *sampleEnd is the position just after the action's "]".
-inline bool readSampleLine(const char* p, const char* end, SampleLine& out,
-                           const char** sampleEnd) {
+[[gnu::always_inline]] inline bool readSampleLine(const char* p, const char* end, SampleLine& out,
+                                                  const char** sampleEnd) {
     using namespace sampleline;
-    if (end - p < static_cast<std::ptrdiff_t>(kMinSampleLength))
-        return false;
-    if (p[0] != '[' || !isDigit(p[1]) || !isDigit(p[2]) || p[3] != ':' || !isDigit(p[4]) ||
-        !isDigit(p[5]) || p[6] != ':' || !isDigit(p[7]) || !isDigit(p[8]) || p[9] != ']' ||
-        p[10] != ':' || p[11] != '[' || !isDigit(p[12]) || p[13] != ']' || p[14] != '[')
+    if (end - p < static_cast<std::ptrdiff_t>(kMinSampleLength) || !lineHead.matches(p))
         return false;
     const std::ptrdiff_t room = end - p;
     std::ptrdiff_t k = 0; // mask digits

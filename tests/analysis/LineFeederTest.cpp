@@ -1,4 +1,4 @@
-#include "LineChunker.h"
+#include "LineFeeder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,32 +12,27 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The lines handed on, without their line feeds and no longer than maxLine:
-// the part of a line its reader looks at.
-Lines chunk(const std::string& text, std::size_t block, std::size_t maxLine, bool keep) {
-    std::size_t position = 0;
-    const ByteSource source = [&](char* into, std::size_t max) {
-        const std::size_t n = std::min(max, text.size() - position);
-        std::memcpy(into, text.data() + position, n);
-        position += n;
-        return static_cast<std::ptrdiff_t>(n);
-    };
+// Feeds the text in pieces and collects the lines as their reader sees them:
+// without line feeds and no longer than maxLine.
+Lines feed(const std::string& text, std::size_t piece, std::size_t maxLine, bool keep) {
     Lines lines;
-    LineChunker chunker(block, maxLine);
-    chunker.run(source, keep, [&](const char* begin, const char* end) {
+    const LineSink sink = [&](const char* begin, const char* end) {
         while (begin < end) {
             const char* lf = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
-            const char* next = lf ? lf + 1 : end;
             const auto length = static_cast<std::size_t>((lf ? lf : end) - begin);
             lines.emplace_back(begin, std::min(length, maxLine));
-            begin = next;
+            begin = lf ? lf + 1 : end;
         }
         return true;
-    });
+    };
+    LineFeeder feeder(maxLine);
+    for (std::size_t at = 0; at < text.size(); at += piece)
+        feeder.push(text.data() + at, std::min(piece, text.size() - at), sink);
+    feeder.finish(keep, sink);
     return lines;
 }
 
-TEST(LineChunker, HandsOnWholeLinesWhateverTheBlockSize) {
+TEST(LineFeeder, HandsOnWholeLinesWhateverThePieces) {
     struct Case {
         const char* name;
         std::string text;
@@ -53,41 +48,32 @@ TEST(LineChunker, HandsOnWholeLinesWhateverTheBlockSize) {
         {"a long last line, dropped", "ab\n0123456789", false, {"ab"}},
         {"a line of exactly the limit", "01234567\nab\n", true, {"01234567", "ab"}},
         {"no line feed at all", "0123456789abcdef", true, {"01234567"}},
+        {"empty lines", "\n\nab\n", true, {"", "", "ab"}},
         {"empty", "", true, {}},
     };
     for (const auto& c : cases) {
-        for (const std::size_t block : {1u, 2u, 3u, 5u, 8u, 64u}) {
-            SCOPED_TRACE(std::string(c.name) + ", block " + std::to_string(block));
-            EXPECT_EQ(chunk(c.text, block, 8, c.keep), c.lines);
+        for (const std::size_t piece : {1u, 2u, 3u, 5u, 8u, 9u, 64u}) {
+            SCOPED_TRACE(std::string(c.name) + ", pieces of " + std::to_string(piece));
+            EXPECT_EQ(feed(c.text, piece, 8, c.keep), c.lines);
         }
     }
 }
 
-TEST(LineChunker, ReportsAFailingSource) {
-    LineChunker chunker(16, 8);
-    EXPECT_FALSE(chunker.run([](char*, std::size_t) { return std::ptrdiff_t{-1}; }, true,
-                             [](const char*, const char*) { return true; }));
-}
-
-TEST(LineChunker, StopsWhenTheSinkSaysSo) {
+TEST(LineFeeder, StopsWhenTheSinkSaysSo) {
     std::size_t calls = 0;
-    std::size_t position = 0;
-    const std::string text = "a\nb\nc\nd\n";
-    LineChunker chunker(2, 8);
-    EXPECT_TRUE(chunker.run(
-        [&](char* into, std::size_t max) {
-            const std::size_t n = std::min(max, text.size() - position);
-            std::memcpy(into, text.data() + position, n);
-            position += n;
-            return static_cast<std::ptrdiff_t>(n);
-        },
-        true,
-        [&](const char*, const char*) {
-            ++calls;
-            return false;
-        }));
+    const LineSink sink = [&](const char*, const char*) {
+        ++calls;
+        return false;
+    };
+    LineFeeder feeder(8);
+    EXPECT_FALSE(feeder.push("a\nb", 3, sink));
+    EXPECT_FALSE(feeder.push("\nc\n", 3, sink));
+    feeder.finish(true, sink);
     EXPECT_EQ(calls, 1u);
-    EXPECT_LT(position, text.size());
+    // A new stream starts afresh.
+    feeder.reset();
+    EXPECT_FALSE(feeder.push("d\n", 2, sink));
+    EXPECT_EQ(calls, 2u);
 }
 
 } // namespace

@@ -46,7 +46,39 @@ TEST(RecordingReader, ReadsFilesAsTheirTextInMemory) {
             readNightFromText(text, nights, i, fromText);
             expectSameNight(fromFile, fromText);
         }
+        // All nights in one pass.
+        std::size_t count = 0;
+        ASSERT_TRUE(reader.readNights(
+            [](std::size_t) { return true; },
+            [&](std::size_t index, const singlenight& night, const ParsedNight* parsed) {
+                SCOPED_TRACE(index);
+                EXPECT_EQ(index, count++);
+                EXPECT_EQ(night, nights[index]);
+                ParsedNight fromText;
+                readNightFromText(text, nights, index, fromText);
+                EXPECT_NE(parsed, nullptr);
+                if (parsed)
+                    expectSameNight(*parsed, fromText);
+                return true;
+            }));
+        EXPECT_EQ(count, nights.size());
     }
+}
+
+TEST(RecordingReader, ReadsOnlyTheWantedNightsAndStopsWhenAsked) {
+    RecordingReader reader;
+    ASSERT_TRUE(reader.open(test::fixturePath("three_nights.gnf")));
+    std::vector<std::size_t> seen;
+    std::vector<bool> parsed;
+    ASSERT_TRUE(
+        reader.readNights([](std::size_t index) { return index == 1; },
+                          [&](std::size_t index, const singlenight&, const ParsedNight* night) {
+                              seen.push_back(index);
+                              parsed.push_back(night != nullptr);
+                              return index < 1;
+                          }));
+    EXPECT_EQ(seen, (std::vector<std::size_t>{0, 1}));
+    EXPECT_EQ(parsed, (std::vector<bool>{false, true}));
 }
 
 using test::TempFile;
@@ -79,6 +111,15 @@ TEST(RecordingReader, HandlesLinesLongerThanItsBlocks) {
         reader.readNight(nights, 0, fromFile);
         readNightFromText(c.text, nights, 0, fromText);
         expectSameNight(fromFile, fromText);
+        bool read = false;
+        ASSERT_TRUE(reader.readNights([](std::size_t) { return true; },
+                                      [&](std::size_t, const singlenight&, const ParsedNight* n) {
+                                          read = n != nullptr;
+                                          if (n)
+                                              expectSameNight(*n, fromText);
+                                          return true;
+                                      }));
+        EXPECT_TRUE(read);
     }
 }
 

@@ -77,9 +77,9 @@ TEST(SampleDating, RollsTheDateAtMidnightAfterA2359Sample) {
         SCOPED_TRACE(c.name);
         SampleDating dating(c.start);
         for (const auto& s : c.stamps) {
-            const auto t = dating.MakeSampleTime(s.hour, s.minute, s.second);
-            ASSERT_TRUE(t.has_value());
-            const LocalDateTime local = toLocal(*t);
+            std::int64_t t = 0;
+            ASSERT_TRUE(dating.MakeSampleTime(s.hour, s.minute, s.second, t));
+            const LocalDateTime local = toLocal(t);
             EXPECT_EQ(local.day, s.expectedDay);
             EXPECT_EQ(dating.runningDate().day, s.expectedDay);
             EXPECT_EQ(local.minute, s.minute);
@@ -90,10 +90,11 @@ TEST(SampleDating, RollsTheDateAtMidnightAfterA2359Sample) {
 
 TEST(SampleDating, KeepsTheRollStateOfThePage) {
     SampleDating dating(date(2013, 5, 7));
+    std::int64_t t = 0;
     EXPECT_EQ(dating.dayRollState(), -1);
-    dating.MakeSampleTime(23, 59, 0);
+    dating.MakeSampleTime(23, 59, 0, t);
     EXPECT_EQ(dating.dayRollState(), 0);
-    dating.MakeSampleTime(0, 0, 0);
+    dating.MakeSampleTime(0, 0, 0, t);
     EXPECT_EQ(dating.dayRollState(), 1);
 }
 
@@ -113,8 +114,10 @@ TEST(SampleDating, CachedTimesMatchTheSystemsConversion) {
             wall.minute = s / 60 % 60;
             wall.second = s % 60;
             const auto expected = fromLocal(wall);
-            const auto t = dating.MakeSampleTime(wall.hour, wall.minute, wall.second);
-            ASSERT_EQ(t, expected) << wall.hour << ":" << wall.minute << ":" << wall.second;
+            std::int64_t t = 0;
+            ASSERT_TRUE(expected);
+            ASSERT_TRUE(dating.MakeSampleTime(wall.hour, wall.minute, wall.second, t));
+            ASSERT_EQ(t, *expected) << wall.hour << ":" << wall.minute << ":" << wall.second;
         }
     }
 }

@@ -41,7 +41,7 @@ public:
 
     void night(std::string& out, const NightSummary& s) override {
         if (series_)
-            series(out, s.parsed.buckets);
+            series(out, s.parsed->buckets);
         else
             totalsRow(out, s);
     }
@@ -64,7 +64,7 @@ private:
         appendCsvField(out, latin1ToUtf8(s.night.nightLabel));
         for (const long long value :
              {static_cast<long long>(s.night.markerOffset),
-              static_cast<long long>(s.parsed.buckets.bucketCount),
+              static_cast<long long>(s.parsed->buckets.bucketCount),
               static_cast<long long>(s.marks.firstMark), static_cast<long long>(s.marks.lastMark),
               static_cast<long long>(s.rangeStart), static_cast<long long>(s.rangeEnd)})
             out += ',' + std::to_string(value);
@@ -77,7 +77,7 @@ private:
         } else {
             out += ",,,,,,";
         }
-        appendCsvField(out, nightStatusMessage(s.parsed.status));
+        appendCsvField(out, nightStatusMessage(s.parsed->status));
         out += '\n';
     }
 

@@ -47,7 +47,7 @@ public:
     void night(std::string& out, const NightSummary& s) override {
         separate(out);
         head(out, s.index, s.night);
-        const NightBuckets& b = s.parsed.buckets;
+        const NightBuckets& b = s.parsed->buckets;
         out += ", \"buckets\": " + std::to_string(b.bucketCount);
         out += ", \"marks\": {\"first\": " + std::to_string(s.marks.firstMark) +
                ", \"last\": " + std::to_string(s.marks.lastMark) + '}';
@@ -65,9 +65,9 @@ public:
         out += ", \"eis\": ";
         appendJsonString(out, s.texts.eis);
         out += '}';
-        if (s.parsed.status != NightStatus::Ok) {
+        if (s.parsed->status != NightStatus::Ok) {
             out += ", \"error\": ";
-            appendJsonString(out, nightStatusMessage(s.parsed.status));
+            appendJsonString(out, nightStatusMessage(s.parsed->status));
         }
         if (detail_)
             details(out, s);
@@ -106,11 +106,11 @@ private:
 
     static void details(std::string& out, const NightSummary& s) {
         out += ", \"startEntries\": ";
-        appendTexts(out, s.parsed.startEntries);
+        appendTexts(out, s.parsed->startEntries);
         out += ", \"endEntries\": ";
-        appendTexts(out, s.parsed.endEntries);
+        appendTexts(out, s.parsed->endEntries);
         out += ", \"series\": [";
-        const NightBuckets& b = s.parsed.buckets;
+        const NightBuckets& b = s.parsed->buckets;
         for (int i = 0; i < b.bucketCount; ++i) {
             if (i > 0)
                 out += ", ";

@@ -1,6 +1,5 @@
 #include "NightSummary.h"
 
-#include "RecordingReader.h"
 #include "ReportOptions.h"
 
 #include <string_view>
@@ -20,13 +19,12 @@ std::string entryTime(const std::vector<std::string>& entries, int entry) {
 
 } // namespace
 
-void summarizeNight(RecordingReader& reader, const ReportOptions& options, std::size_t index,
-                    const singlenight& night, std::optional<std::int64_t> nextMarkerOffset,
-                    NightSummary& out) {
+void summarizeNight(const ReportOptions& options, std::size_t index, const singlenight& night,
+                    const ParsedNight& parsed, NightSummary& out) {
     out.index = index;
     out.night = night;
-    reader.readNight(night, nextMarkerOffset, out.parsed);
-    const NightBuckets& buckets = out.parsed.buckets;
+    out.parsed = &parsed;
+    const NightBuckets& buckets = parsed.buckets;
     out.marks = chartMarks(buckets);
     if (options.rangeStart && options.rangeEnd) {
         out.rangeStart = *options.rangeStart;
@@ -34,14 +32,12 @@ void summarizeNight(RecordingReader& reader, const ReportOptions& options, std::
         out.startTime = buckets.timeLabels[static_cast<std::size_t>(out.rangeStart)];
         out.endTime = buckets.timeLabels[static_cast<std::size_t>(out.rangeEnd)];
     } else {
-        const DefaultRange range = defaultRange(out.parsed, out.marks);
+        const DefaultRange range = defaultRange(parsed, out.marks);
         out.rangeStart = range.rangeStart;
         out.rangeEnd = range.rangeEnd;
-        out.startTime = entryTime(out.parsed.startEntries, range.startEntry);
-        out.endTime = entryTime(out.parsed.endEntries, range.endEntry);
+        out.startTime = entryTime(parsed.startEntries, range.startEntry);
+        out.endTime = entryTime(parsed.endEntries, range.endEntry);
     }
-    out.parsed.buckets.rangeStart = out.rangeStart;
-    out.parsed.buckets.rangeEnd = out.rangeEnd;
     out.totals = ComputeNightTotals(buckets, out.rangeStart, out.rangeEnd);
     out.texts = totalsTexts(out.totals);
 }

@@ -6,12 +6,10 @@
 #include "NightTotals.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 namespace dormivo {
 
-class RecordingReader;
 struct ReportOptions;
 
 // One night as the analysis page would show it after choosing it: its
@@ -20,7 +18,7 @@ struct ReportOptions;
 struct NightSummary {
     std::size_t index = 0;
     singlenight night;
-    ParsedNight parsed;
+    const ParsedNight* parsed = nullptr;
     NightMarks marks;
     int rangeStart = 0;
     int rangeEnd = 0;
@@ -30,10 +28,9 @@ struct NightSummary {
     TotalsTexts texts;
 };
 
-// Reads and sums up the night at `index`, which ends at nextMarkerOffset (or
-// at the end of the file when that is empty).
-void summarizeNight(RecordingReader& reader, const ReportOptions& options, std::size_t index,
-                    const singlenight& night, std::optional<std::int64_t> nextMarkerOffset,
-                    NightSummary& out);
+// Sums up the night at `index` as read into `parsed`, which must outlive
+// the summary.
+void summarizeNight(const ReportOptions& options, std::size_t index, const singlenight& night,
+                    const ParsedNight& parsed, NightSummary& out);
 
 } // namespace dormivo

@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <optional>
 
 namespace dormivo {
 
@@ -27,29 +26,31 @@ public:
     // False when the file could not be read through.
     bool run(RecordingReader& reader, std::size_t& nightCount) {
         formatter_->begin(text_, options_.file);
-        std::size_t index = 0;
-        std::optional<singlenight> pending;
-        const bool ok = reader.scanNights([&](const singlenight& night) {
-            const std::size_t current = index++;
-            if (options_.list) {
-                if (wanted(current))
-                    formatter_->listed(text_, current, night);
-            } else {
-                // A night ends at the next marker, so it is read once that
-                // marker has been found.
-                if (pending && wanted(current - 1))
-                    summarize(reader, current - 1, *pending, night.markerOffset);
-                pending = night;
-            }
-            flushIfFull();
-            return !options_.night || current <= *options_.night;
-        });
-        if (!ok)
-            return false;
-        if (pending && wanted(index - 1))
-            summarize(reader, index - 1, *pending, std::nullopt);
-        nightCount = index;
-        return true;
+        nightCount = 0;
+        // Past the chosen night nothing more is read.
+        const auto more = [&](std::size_t index) {
+            return !options_.night || index < *options_.night;
+        };
+        if (options_.list) {
+            return reader.scanNights([&](const singlenight& night) {
+                const std::size_t index = nightCount++;
+                if (wanted(index))
+                    formatter_->listed(text_, index, night);
+                flushIfFull();
+                return more(index);
+            });
+        }
+        return reader.readNights(
+            [&](std::size_t index) { return wanted(index); },
+            [&](std::size_t index, const singlenight& night, const ParsedNight* parsed) {
+                nightCount = index + 1;
+                if (parsed) {
+                    summarizeNight(options_, index, night, *parsed, *summary_);
+                    formatter_->night(text_, *summary_);
+                }
+                flushIfFull();
+                return more(index);
+            });
     }
 
     void finish() {
@@ -62,12 +63,6 @@ public:
 
 private:
     bool wanted(std::size_t index) const { return !options_.night || *options_.night == index; }
-
-    void summarize(RecordingReader& reader, std::size_t index, const singlenight& night,
-                   std::optional<std::int64_t> next) {
-        summarizeNight(reader, options_, index, night, next, *summary_);
-        formatter_->night(text_, *summary_);
-    }
 
     void flushIfFull() {
         if (text_.size() >= kFlushSize)

@@ -40,15 +40,15 @@ public:
     void night(std::string& out, const NightSummary& s) override {
         column(out, std::to_string(s.index), 5);
         column(out, latin1ToUtf8(s.night.nightLabel), 23);
-        column(out, std::to_string(s.parsed.buckets.bucketCount), 7);
+        column(out, std::to_string(s.parsed->buckets.bucketCount), 7);
         const bool noRange = s.startTime.empty() && s.endTime.empty();
         column(out, noRange ? "-" : s.startTime + "-" + s.endTime, 21);
         column(out, s.texts.tas, 8);
         column(out, s.texts.tpa, 8);
         out += s.texts.er;
-        if (s.parsed.status != NightStatus::Ok) {
+        if (s.parsed->status != NightStatus::Ok) {
             out += "  (";
-            out += nightStatusMessage(s.parsed.status);
+            out += nightStatusMessage(s.parsed->status);
             out += ')';
         }
         out += '\n';
