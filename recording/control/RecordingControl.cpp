@@ -149,12 +149,7 @@ void RecordingControl::returnToIdleAfterRefusedStart(int messageId) {
 
 void RecordingControl::stopRecording() {
     deps_.recordingActive.store(false);
-    view_.stopTimer(PageTimer::Recording);
-    view_.setButtonText(text(kStartText));
-    view_.setLampLabel(kUsbLabel);
-    state_ = PageState::Idle;
-    view_.restyleButton();
-    setControlsForIdle();
+    returnToIdle(PageTimer::Recording);
     view_.startTimer(PageTimer::Idle);
     log("Recording is stopped.");
     deps_.recordFile.close(RecordingFile::CloseReason::Stop);
@@ -175,12 +170,7 @@ void RecordingControl::startSchedule() {
 }
 
 void RecordingControl::stopSchedule() {
-    view_.stopTimer(PageTimer::ScheduleWaiting);
-    view_.setButtonText(text(kStartText));
-    view_.setLampLabel(kUsbLabel);
-    state_ = PageState::Idle;
-    view_.restyleButton();
-    setControlsForIdle();
+    returnToIdle(PageTimer::ScheduleWaiting);
     log("Schedule is stopped.");
     if (deps_.linkConnected.load() == 1) {
         view_.setUsbLamp(2);
@@ -196,7 +186,12 @@ void RecordingControl::setControlsForRunning() {
     view_.setPickersEnabled(false);
 }
 
-void RecordingControl::setControlsForIdle() {
+void RecordingControl::returnToIdle(PageTimer runningTimer) {
+    view_.stopTimer(runningTimer);
+    view_.setButtonText(text(kStartText));
+    view_.setLampLabel(kUsbLabel);
+    state_ = PageState::Idle;
+    view_.restyleButton();
     view_.setFileBoxEnabled(true);
     view_.setPickersEnabled(true);
 }

@@ -72,7 +72,8 @@ private:
     void beginRecordingInto(const QString& path, StartedBy how);
     void returnToIdleAfterRefusedStart(int messageId);
     void setControlsForRunning();
-    void setControlsForIdle();
+    // Stops the running timer and shows START with the file box and pickers enabled.
+    void returnToIdle(PageTimer runningTimer);
 
     void recordingTick();
     void scheduleTick();

@@ -72,12 +72,7 @@ void RecordingControl::dailyEnd(std::int64_t now) {
     log("Schedule is started(From background).");
 
     if (scheduleExpired(view_.pickerValues(), now)) {
-        view_.stopTimer(PageTimer::ScheduleWaiting);
-        view_.setButtonText(text(kStartText));
-        view_.setLampLabel(kUsbLabel);
-        state_ = PageState::Idle;
-        view_.restyleButton();
-        setControlsForIdle();
+        returnToIdle(PageTimer::ScheduleWaiting);
         log("Schedule is automatically stopped due to time expiration");
         view_.startTimer(PageTimer::Idle);
         return;

@@ -8,6 +8,7 @@
 #include "LinkWorkerThread.h"
 #include "PosixSerialPort.h"
 #include "PtyDevice.h"
+#include "RecordingSampleWriter.h"
 #include "SampleWriter.h"
 #include "Sleeper.h"
 
@@ -27,17 +28,6 @@ public:
     void setLampLabelText(std::string_view) override {}
     void restyleStartButton() override {}
     void refreshMonitorCells() override {}
-};
-
-class FileWriter final : public SampleWriter {
-public:
-    explicit FileWriter(RecordingFile& file) : file_(file) {}
-    bool writeSampleLine(std::uint8_t level, std::uint16_t mask, std::uint8_t action) override {
-        return file_.writeSampleLine(level, mask, action);
-    }
-
-private:
-    RecordingFile& file_;
 };
 
 // The worker's 100 ms cycles in 10 ms, so silences it tolerates stay well
@@ -78,7 +68,7 @@ protected:
     std::string portPath = bench.path(QStringLiteral("pillow")).toStdString();
     sim::PtyDevice pillow;
     SilentView view;
-    FileWriter writer{bench.file};
+    RecordingSampleWriter writer{bench.file};
     PosixPortOpener opener;
     FastSleeper sleeper;
     LinkWorkerThread worker;
