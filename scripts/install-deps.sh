@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang
   qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools libgl-dev libgtest-dev googletest
-  xvfb xauth x11-apps imagemagick fonts-dejavu-core dbus dbus-daemon
+  xvfb xauth x11-apps imagemagick fonts-dejavu-core fonts-wqy-microhei dbus dbus-daemon
   clang-format tzdata
 )
 
