@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh dormivo dormivo-sim dormivo-record dormivo-report
 
 pillow_present() {
   if [ -n "${DORMIVO_SERIAL_PORTS:-}" ]; then return 0; fi
