@@ -13,6 +13,17 @@ namespace {
 
 using namespace std::string_literals;
 
+// Hands out `text` as a file would, as much as the reader asks for at a
+// time; `position` tells how far it has been read.
+ByteSource sourceOf(const std::string& text, std::size_t& position) {
+    return [&text, &position](char* into, std::size_t max) {
+        const std::size_t n = std::min(max, text.size() - position);
+        std::memcpy(into, text.data() + position, n);
+        position += n;
+        return static_cast<std::ptrdiff_t>(n);
+    };
+}
+
 std::vector<std::string> labelsIn(const std::vector<singlenight>& nights) {
     std::vector<std::string> labels;
     for (const auto& n : nights)
@@ -72,12 +83,7 @@ TEST(NightList, StreamingFindsTheSameNightsForAnyBlockSize) {
         for (const std::size_t block : {1u, 2u, 7u, 9u, 10u, 30u, 31u, 32u, 100u, 4096u}) {
             SCOPED_TRACE(name + " block " + std::to_string(block));
             std::size_t position = 0;
-            const ByteSource source = [&](char* into, std::size_t max) {
-                const std::size_t n = std::min(max, text.size() - position);
-                std::memcpy(into, text.data() + position, n);
-                position += n;
-                return static_cast<std::ptrdiff_t>(n);
-            };
+            const ByteSource source = sourceOf(text, position);
             std::vector<singlenight> nights;
             NightScanner scanner(block);
             ASSERT_TRUE(scanner.scan(source, [&](const singlenight& n) {
@@ -92,12 +98,7 @@ TEST(NightList, StreamingFindsTheSameNightsForAnyBlockSize) {
 TEST(NightList, StreamingStopsWhenAsked) {
     const std::string text = test::readFixture("three_nights.gnf");
     std::size_t position = 0;
-    const ByteSource source = [&](char* into, std::size_t max) {
-        const std::size_t n = std::min(max, text.size() - position);
-        std::memcpy(into, text.data() + position, n);
-        position += n;
-        return static_cast<std::ptrdiff_t>(n);
-    };
+    const ByteSource source = sourceOf(text, position);
     std::vector<singlenight> nights;
     NightScanner scanner(64);
     ASSERT_TRUE(scanner.scan(source, [&](const singlenight& n) {
